@@ -81,6 +81,7 @@ bool FakeWindow::press_key(int key_code, int modifiers) {
 
 WindowId FakePlatform::open_window(const WindowDefinition& definition, WindowMode mode) {
     WindowId id = next_id_++;
+    opened.push_back(id);
     auto& window = *windows_.emplace(id, std::make_unique<FakeWindow>(*this, id, definition, mode))
                         .first->second;
     if (const auto* created = definition.find_binding("", Event::created))

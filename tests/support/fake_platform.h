@@ -96,6 +96,7 @@ public:
     };
     std::vector<Grab> grabs;  // in force
     std::vector<std::string> log;  // clipboard and message box calls, in order
+    std::vector<WindowId> opened;  // every window made by open_window, in order
 
     WindowId open_window(const WindowDefinition& definition, WindowMode mode) override;
     bool window_exists(WindowId window) const override;
