@@ -10,6 +10,9 @@ packages=(
     qt6-base-dev libgl-dev libxcb1-dev libxcb-keysyms1-dev
     fonts-wqy-microhei                 # Chinese captions instead of boxes
     xvfb openbox xclip xdotool x11-utils imagemagick   # end-to-end tests and screenshots
+    # The Windows build (mingw-w64) and its tests under Wine in a Chinese locale.
+    g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine locales
+    libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3 libxext6
 )
 
 missing=()

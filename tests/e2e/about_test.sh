@@ -96,6 +96,7 @@ e2e_window_shown "$about_title" || e2e_fail "the About window went with the main
 
 e2e_log "close the About window (Alt+F4): the process ends with exit code 0"
 e2e_key "$about" alt+F4
-code=$(e2e_wait_tool_exit 10)
+e2e_wait_tool_exit 10
+code=$E2E_TOOL_EXIT
 e2e_expect_eq "exit code" 0 "$code"
 e2e_log "passed"

@@ -28,7 +28,8 @@ start_tool() {
 stop_tool() {
     e2e_key "$window" Escape
     local code
-    code=$(e2e_wait_tool_exit 10)
+    e2e_wait_tool_exit 10
+    code=$E2E_TOOL_EXIT
     e2e_expect_eq "exit code" 0 "$code"
 }
 

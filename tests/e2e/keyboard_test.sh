@@ -50,6 +50,7 @@ e2e_wait_clipboard "a b"
 e2e_log "Esc in the source box closes the window; exit code 0"
 click source_box
 e2e_key "$window" Escape
-code=$(e2e_wait_tool_exit 10)
+e2e_wait_tool_exit 10
+code=$E2E_TOOL_EXIT
 e2e_expect_eq "exit code" 0 "$code"
 e2e_log "PASS"

@@ -140,16 +140,22 @@ e2e_start_tool() {
     e2e_log "started $ZURVANE_BIN (pid $E2E_TOOL_PID)"
 }
 
-# Waits for the tool to end and prints its exit code.
+# Waits for the tool to end and sets E2E_TOOL_EXIT to its exit code. Call it in this shell, not
+# in $(...): only the shell that started the tool can collect its exit code.
 e2e_wait_tool_exit() {
-    local seconds=${1:-10} code=0
+    local seconds=${1:-10}
+    E2E_TOOL_EXIT=0
     e2e_wait_until "$seconds" e2e_tool_gone || e2e_fail "the tool did not end within ${seconds}s"
-    wait "$E2E_TOOL_PID" || code=$?
+    wait "$E2E_TOOL_PID" || E2E_TOOL_EXIT=$?
     E2E_TOOL_PID=
-    printf '%s\n' "$code"
 }
 
-e2e_tool_gone() { ! kill -0 "$E2E_TOOL_PID" 2>/dev/null; }
+# A process that has ended stays a zombie until its parent collects it: ps tells the two apart.
+e2e_tool_gone() {
+    local state
+    state=$(ps -o stat= -p "$E2E_TOOL_PID" 2>/dev/null) || return 0
+    [[ "$state" == Z* ]]
+}
 
 # e2e_client_geometry WINDOW: "x y width height" of the client area, in screen pixels.
 e2e_client_geometry() {

@@ -95,6 +95,7 @@ e2e_wait_clipboard $'你好,世界.(测试) 123'
 
 e2e_log "Esc closes the window and the tool ends with exit code 0"
 e2e_key "$window" Escape
-code=$(e2e_wait_tool_exit 10)
+e2e_wait_tool_exit 10
+code=$E2E_TOOL_EXIT
 e2e_expect_eq "exit code" 0 "$code"
 e2e_log "PASS"
