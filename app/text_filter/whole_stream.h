@@ -11,7 +11,7 @@ namespace zurvane {
 // The whole of an input stream. A regular file is mapped into memory (no copy); anything else
 // is read into one buffer that grows geometrically. Either way memory stays linear in the input.
 class WholeInput {
-  public:
+public:
     WholeInput() = default;
     ~WholeInput();
     WholeInput(const WholeInput&) = delete;
@@ -24,7 +24,7 @@ class WholeInput {
     // Gives the memory back early; bytes() is empty afterwards.
     void release();
 
-  private:
+private:
     int map_file(int fd, std::size_t position, std::size_t size);
     int read_to_end(int fd, std::size_t expected);
 

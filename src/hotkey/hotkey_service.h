@@ -13,7 +13,7 @@ namespace zurvane {
 inline constexpr int first_hotkey_id = 33001;
 
 class HotkeyService {
-  public:
+public:
     // Takes over the platform's hotkey sink for as long as the service lives.
     explicit HotkeyService(Platform& platform);
     ~HotkeyService();
@@ -30,7 +30,7 @@ class HotkeyService {
 
     int last_id_issued() const { return last_id_issued_; }
 
-  private:
+private:
     void forward(WindowId window, int id);
 
     Platform& platform_;

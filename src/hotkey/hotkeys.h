@@ -10,7 +10,7 @@
 namespace zurvane {
 
 class Hotkeys {
-  public:
+public:
     explicit Hotkeys(Platform& platform);
     ~Hotkeys();
     Hotkeys(const Hotkeys&) = delete;
@@ -24,7 +24,7 @@ class Hotkeys {
 
     const HotkeyState& state() const;
 
-  private:
+private:
     struct State;
     Platform& platform_;
     std::unique_ptr<State> state_;

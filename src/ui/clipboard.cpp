@@ -2,7 +2,9 @@
 
 namespace zurvane {
 
-bool clipboard_offers_text(Platform& platform) { return platform.clipboard_has_text(); }
+bool clipboard_offers_text(Platform& platform) {
+    return platform.clipboard_has_text();
+}
 
 std::optional<Text> fetch_clipboard_text(Platform& platform) {
     std::optional<Text> text = platform.read_clipboard_text();

@@ -39,8 +39,7 @@ void one_click(Platform& platform, Window& main_window) {
     copy_result(platform, main_window);
 }
 
-void convert_clipboard_punctuation(Platform& platform, Window& main_window,
-                                   Conversion conversion) {
+void convert_clipboard_punctuation(Platform& platform, Window& main_window, Conversion conversion) {
     std::optional<Text> text = clipboard_text_or_box(platform);
     if (!text) return;
     main_window.set_text("编辑框1", *text);

@@ -82,8 +82,7 @@ WindowDefinition main_window_definition(Platform& platform, MainWindowLinks link
     };
 
     window.bindings = {
-        {"", Event::created,
-         ActionHandler([links](Window& w) {
+        {"", Event::created, ActionHandler([links](Window& w) {
              w.set_outer_height(collapsed_height);
              if (links.register_hotkey) links.register_hotkey(w.id());
          })},

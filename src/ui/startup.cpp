@@ -15,8 +15,7 @@ int run_tool(Platform& platform) {
         [&hotkeys] { hotkeys.open_hotkey_window(); },
         [&about] { about.open_about_window(); },
     };
-    if (platform.open_window(main_window_definition(platform, links), WindowMode::modeless) ==
-        0) {
+    if (platform.open_window(main_window_definition(platform, links), WindowMode::modeless) == 0) {
         platform.show_message_box(ui_text("主窗口无法创建，程序将退出。"), ui_text("Zurvane"));
         return -1;
     }

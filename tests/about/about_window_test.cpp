@@ -6,6 +6,7 @@
 #include <array>
 
 #include "about/marquee.h"
+#include "rgb.h"
 #include "support/fake_platform.h"
 #include "support/hex.h"
 #include "ui/window/keyboard_rules.h"
@@ -16,13 +17,6 @@ namespace {
 using testing::FakePlatform;
 using testing::FakeWindow;
 using testing::hex;
-
-using Rgb = std::array<int, 3>;
-
-Rgb rgb(Colour colour) {
-    return {static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-            static_cast<int>((colour >> 16) & 0xFF)};
-}
 
 class AboutWindowTest : public ::testing::Test {
 protected:

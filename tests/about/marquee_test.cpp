@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "about/about_window.h"
+#include "rgb.h"
 #include "support/fake_platform.h"
 #include "support/hex.h"
 
@@ -17,13 +18,6 @@ namespace {
 using testing::FakePlatform;
 using testing::FakeWindow;
 using testing::hex;
-
-using Rgb = std::array<int, 3>;
-
-Rgb rgb(Colour colour) {
-    return {static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-            static_cast<int>((colour >> 16) & 0xFF)};
-}
 
 class CanvasTest : public ::testing::Test {
 protected:

@@ -53,7 +53,8 @@ int fail(const char* why) {
 
 int main(int argc, char** argv) {
     if (argc < 4)
-        return fail("usage: clipboard_after_key EXPECTED_TEXT_FILE|- SECONDS COMMAND [ARGUMENT...]");
+        return fail(
+            "usage: clipboard_after_key EXPECTED_TEXT_FILE|- SECONDS COMMAND [ARGUMENT...]");
     const bool check_text = std::strcmp(argv[1], "-") != 0;
     std::string expected;
     if (check_text) {
@@ -81,8 +82,7 @@ int main(int argc, char** argv) {
     // A round trip every 200 µs: fine enough, and leaves the CPU to the program being timed.
     xcb_window_t now_owner = before;
     while ((now_owner = owner(connection, clipboard)) == before || now_owner == XCB_NONE) {
-        if (Clock::now() - start > limit)
-            return fail("the clipboard owner stayed");
+        if (Clock::now() - start > limit) return fail("the clipboard owner stayed");
         usleep(200);
     }
     const auto owned = Clock::now();

@@ -3,12 +3,11 @@
 // microseconds from the start. The program is left running, its output going to /dev/null so
 // that a reader of ours need not wait for it. Fails (exit 1) after SECONDS.
 // Usage: time_to_map SECONDS COMMAND [ARGUMENT...]
+#include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
-
-#include <fcntl.h>
 
 #include <chrono>
 #include <cstdio>

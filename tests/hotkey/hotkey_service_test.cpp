@@ -14,7 +14,7 @@ using testing::FakePlatform;
 
 // Keeps a copy of the sink so that a test can deliver notifications with any id.
 class SinkCapturingPlatform : public FakePlatform {
-  public:
+public:
     void set_hotkey_sink(HotkeySink sink) override {
         captured = sink;
         FakePlatform::set_hotkey_sink(std::move(sink));
@@ -38,7 +38,7 @@ struct Receiver {
 };
 
 class HotkeyServiceTest : public ::testing::Test {
-  protected:
+protected:
     SinkCapturingPlatform platform;
     HotkeyService service{platform};
     Receiver receiver;

@@ -22,7 +22,7 @@ using testing::hex;
 constexpr int shift = 2, ctrl_shift = 3;
 
 class HotkeyTest : public ::testing::Test {
-  protected:
+protected:
     WindowId start() {
         MainWindowLinks links{[this](WindowId w) { hotkeys.register_at_startup(w); },
                               [this] { hotkeys.open_hotkey_window(); },

@@ -59,9 +59,13 @@ void FakeWindow::run_action(std::string_view control, Event event) {
         std::get<ActionHandler>(binding->handler)(*this);
 }
 
-void FakeWindow::click(std::string_view control) { run_action(control, Event::clicked); }
+void FakeWindow::click(std::string_view control) {
+    run_action(control, Event::clicked);
+}
 
-void FakeWindow::tick(std::string_view timer) { run_action(timer, Event::tick); }
+void FakeWindow::tick(std::string_view timer) {
+    run_action(timer, Event::tick);
+}
 
 bool FakeWindow::press_key(int key_code, int modifiers) {
     const ControlSpec* focused = definition_.find_control(focused_);
@@ -157,8 +161,7 @@ bool FakePlatform::release_hotkey(WindowId window, int id) {
     return true;
 }
 
-int FakePlatform::send_feedback(WindowId window, std::string_view control, int first,
-                                int second) {
+int FakePlatform::send_feedback(WindowId window, std::string_view control, int first, int second) {
     if (!window_exists(window)) return 0;
     auto& w = *windows_.at(window);
     if (const auto* binding = w.definition().find_binding(control, Event::feedback))

@@ -77,8 +77,8 @@ class FakePlatform : public Platform {
 public:
     // Test knobs. clipboard nullopt: it offers no text (a picture, say).
     std::optional<Text> clipboard;
-    bool clipboard_unreadable = false;   // offers text, but reading fails
-    bool clipboard_write_fails = false;  // the old contents stay
+    bool clipboard_unreadable = false;     // offers text, but reading fails
+    bool clipboard_write_fails = false;    // the old contents stay
     std::vector<int> keys_held_elsewhere;  // grabs of these key codes are refused
     int canvas_char_width = 11;            // width of every byte drawn on a canvas
 
@@ -94,7 +94,7 @@ public:
         WindowId window;
         int id, modifiers, key_code;
     };
-    std::vector<Grab> grabs;  // in force
+    std::vector<Grab> grabs;       // in force
     std::vector<std::string> log;  // clipboard and message box calls, in order
     std::vector<WindowId> opened;  // every window made by open_window, in order
 

@@ -88,8 +88,11 @@ TEST_F(ClipboardActionsTest, PunctuationButtonsConvertTheClipboardIntoBothBoxes)
         const char* button;
         Text source, expected;
     };
-    for (const Case& c : {Case{"按钮8", "3.14, ok", "3\xA1\xA3" "14\xA3\xAC\xA1\xA1ok"},
-                          Case{"按钮9", "\xC4\xE3\xBA\xC3\xA3\xAC\xA1\xA3", "\xC4\xE3\xBA\xC3,."}}) {
+    for (const Case& c :
+         {Case{"按钮8", "3.14, ok",
+               "3\xA1\xA3"
+               "14\xA3\xAC\xA1\xA1ok"},
+          Case{"按钮9", "\xC4\xE3\xBA\xC3\xA3\xAC\xA1\xA3", "\xC4\xE3\xBA\xC3,."}}) {
         platform.clipboard = c.source;
         main().click(c.button);
         EXPECT_EQ(hex(box("编辑框1")), hex(c.source)) << c.button;
@@ -105,7 +108,8 @@ TEST_F(ClipboardActionsTest, ChineseThenEnglishWorksOnWhatTheFirstPutOnTheClipbo
     main().type_text("编辑框1", "typed by the user");
     main().click("按钮9");
     EXPECT_EQ(platform.clipboard, "a.b");
-    EXPECT_EQ(hex(box("编辑框1")), hex("a\xA1\xA3" "b"));
+    EXPECT_EQ(hex(box("编辑框1")), hex("a\xA1\xA3"
+                                       "b"));
 }
 
 TEST_F(ClipboardActionsTest, PunctuationOfAnEmptyClipboardTextEmptiesBothBoxes) {

@@ -1,5 +1,4 @@
 #include "main_window_fixture.h"
-
 #include "support/hex.h"
 
 namespace zurvane::testing {
@@ -8,8 +7,7 @@ namespace {
 TEST_F(MainWindowTest, OpensCollapsedWithItsInitialTextsAndRegistersTheHotkeyAfterwards) {
     EXPECT_EQ(main().outer_height(), collapsed_height);
     EXPECT_EQ(main().definition().properties.outer_width, 539);
-    EXPECT_EQ(hex(main().definition().properties.caption),
-              hex("Zurvane\xA1\xAA\xA1\xAAKelvoth"));
+    EXPECT_EQ(hex(main().definition().properties.caption), hex("Zurvane\xA1\xAA\xA1\xAAKelvoth"));
     EXPECT_EQ(box("编辑框1"), ui_text("这里输入将要转换的文本"));
     EXPECT_EQ(box("编辑框2"), "");
     EXPECT_EQ(box("按钮7"), ui_text("设置"));

@@ -19,7 +19,7 @@ namespace {
 constexpr std::string_view kGb18030Replacement = "\x84\x31\xA4\x37";
 
 class Converter {
-  public:
+public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
         if (cd_ == reinterpret_cast<iconv_t>(-1)) {
             throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " +
@@ -67,7 +67,7 @@ class Converter {
         return out;
     }
 
-  private:
+private:
     iconv_t cd_;
 };
 

@@ -12,7 +12,7 @@
 namespace zurvane {
 
 class CanvasWidget : public QWidget {
-  public:
+public:
     CanvasWidget(QWidget* parent, const QFont& font);
 
     void clear();
@@ -20,10 +20,10 @@ class CanvasWidget : public QWidget {
     // returns the text's width in the canvas font.
     int draw(int x, int y, const QColor& colour, const QString& text);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     struct Piece {
         int x, y;
         QColor colour;

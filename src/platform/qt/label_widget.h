@@ -11,16 +11,16 @@
 namespace zurvane {
 
 class LabelWidget : public QWidget {
-  public:
+public:
     LabelWidget(QWidget* parent, LabelText layout);
 
     QString text() const { return text_; }
     void set_text(const QString& text);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     LabelText layout_;
     QString text_;
 };

@@ -12,13 +12,13 @@
 namespace zurvane {
 
 class QtClipboard {
-  public:
+public:
     bool has_text();
     // nullopt: the clipboard could not be read.
     std::optional<Text> read_text();
     bool write_text(std::string_view text);
 
-  private:
+private:
     // True when the selection is ours (Qt's), or when Qt does not run on X11.
     bool served_by_qt();
 

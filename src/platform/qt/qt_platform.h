@@ -19,7 +19,7 @@ class QtWindow;
 class X11HotkeyGrabber;
 
 class QtPlatform final : public Platform {
-  public:
+public:
     QtPlatform();
     ~QtPlatform() override;
     QtPlatform(const QtPlatform&) = delete;
@@ -56,7 +56,7 @@ class QtPlatform final : public Platform {
     // A handler failed in a way the tool cannot survive (memory ran out): box, exit code -1.
     [[noreturn]] void fail(const char* what);
 
-  private:
+private:
     QtWindow* find(WindowId window) const;
 
     std::map<WindowId, std::unique_ptr<QtWindow>> windows_;

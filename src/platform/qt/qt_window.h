@@ -56,7 +56,7 @@ private:
     class KeyFilter;
     struct Control {
         const ControlSpec* row;  // in definition_
-        QWidget* widget;  // null for a timer
+        QWidget* widget;         // null for a timer
     };
 
     void create_control(const ControlSpec& row);

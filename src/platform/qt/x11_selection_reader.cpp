@@ -70,7 +70,7 @@ std::string latin1_to_utf8(std::string_view latin1) {
 // as the reader, so that an owner answering late finds the window still there (xclip, for one,
 // dies of a BadWindow error otherwise).
 class X11SelectionReader::Session {
-  public:
+public:
     explicit Session(std::chrono::milliseconds patience) : patience_(patience) {
         int screen_number = 0;
         connection_ = xcb_connect(nullptr, &screen_number);
@@ -163,7 +163,7 @@ class X11SelectionReader::Session {
         }
     }
 
-  private:
+private:
     // Answers to earlier requests, and the notices of our own property changes.
     void drop_queued_events() {
         while (xcb_generic_event_t* e = xcb_poll_for_event(connection_)) std::free(e);

@@ -23,7 +23,7 @@ struct SelectionLimits {
 };
 
 class X11SelectionReader {
-  public:
+public:
     explicit X11SelectionReader(SelectionLimits limits = {});
     ~X11SelectionReader();
     X11SelectionReader(const X11SelectionReader&) = delete;
@@ -37,7 +37,7 @@ class X11SelectionReader {
 
     class Session;
 
-  private:
+private:
     Session* session();  // connected on first use; null if the display cannot be reached
 
     SelectionLimits limits_;

@@ -8,7 +8,9 @@ bool is_letter_or_digit(int key_code) {
     return (key_code >= '0' && key_code <= '9') || (key_code >= 'A' && key_code <= 'Z');
 }
 
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 }  // namespace
 
@@ -44,8 +46,8 @@ WindowKeyAction window_key_action(const WindowDefinition& window, const ControlS
         return WindowKeyAction::close_window;
     if (key_code == key_code::enter && modifiers == 0) {
         // A multi-line edit box keeps Enter for its line breaks; no window has a default button.
-        bool edit_keeps_enter = focused && focused->kind == ControlKind::edit_box &&
-                                focused->multi_line;
+        bool edit_keeps_enter =
+            focused && focused->kind == ControlKind::edit_box && focused->multi_line;
         if (!edit_keeps_enter && properties.enter_moves_focus) return WindowKeyAction::focus_next;
         return WindowKeyAction::none;
     }

@@ -27,13 +27,13 @@ inline constexpr int alt = 4;
 }  // namespace modifier
 
 enum class WindowKeyAction {
-    none,                  // the window takes nothing: the control's key-pressed event runs
-    focus_next,            // Tab, or Enter where the window moves the focus on Enter
-    focus_previous,        // Shift+Tab
-    close_window,          // Esc where the window closes on Esc
-    next_radio_button,     // right / down arrow on a radio button
-    previous_radio_button, // left / up arrow on a radio button
-    activate_access_key,   // Alt with the letter or digit a caption marks with "&"
+    none,                   // the window takes nothing: the control's key-pressed event runs
+    focus_next,             // Tab, or Enter where the window moves the focus on Enter
+    focus_previous,         // Shift+Tab
+    close_window,           // Esc where the window closes on Esc
+    next_radio_button,      // right / down arrow on a radio button
+    previous_radio_button,  // left / up arrow on a radio button
+    activate_access_key,    // Alt with the letter or digit a caption marks with "&"
 };
 
 // focused may be null (the window itself has the focus).

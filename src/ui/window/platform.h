@@ -25,7 +25,8 @@ public:
     virtual ~Window() = default;
     virtual WindowId id() const = 0;
 
-    // Edit box contents, button and label captions. Writing an edit box puts its caret at the start.
+    // Edit box contents, button and label captions. Writing an edit box puts its caret at the
+    // start.
     virtual Text text(std::string_view control) const = 0;
     virtual void set_text(std::string_view control, std::string_view text) = 0;
     virtual bool is_checked(std::string_view control) const = 0;
@@ -80,8 +81,7 @@ public:
     virtual void set_hotkey_sink(HotkeySink sink) = 0;
 
     // Raises the feedback event of a label synchronously; returns its handler's result (0 if none).
-    virtual int send_feedback(WindowId window, std::string_view control, int first,
-                              int second) = 0;
+    virtual int send_feedback(WindowId window, std::string_view control, int first, int second) = 0;
 };
 
 }  // namespace zurvane

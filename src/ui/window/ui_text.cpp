@@ -4,6 +4,8 @@
 
 namespace zurvane {
 
-Text ui_text(std::string_view utf8) { return text_from_utf8(utf8); }
+Text ui_text(std::string_view utf8) {
+    return text_from_utf8(utf8);
+}
 
 }  // namespace zurvane

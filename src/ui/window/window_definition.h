@@ -18,19 +18,19 @@ enum class ControlKind { edit_box, push_button, radio_button, label, canvas, tim
 
 // How a label lays out its text.
 enum class LabelText {
-    single_line,          // one line, left-aligned, vertically centred
-    wrapped,              // CR LF breaks lines, long lines wrap at words, from the top, left-aligned
-    wrapped_centred,      // as wrapped, every line centred horizontally
+    single_line,      // one line, left-aligned, vertically centred
+    wrapped,          // CR LF breaks lines, long lines wrap at words, from the top, left-aligned
+    wrapped_centred,  // as wrapped, every line centred horizontally
 };
 
 struct ControlSpec {
     std::string name;  // the stored name, such as "编辑框1"; unique within its window
     ControlKind kind;
-    Text text;  // caption or initial text
+    Text text;                                     // caption or initial text
     int left = 0, top = 0, width = 0, height = 0;  // client-area pixels
     bool shown = true;
     bool tab_stop = false;
-    int font_height = 0;     // own font: character height in pixels, weight 400; 0 = default GUI font
+    int font_height = 0;  // own font: character height in pixels, weight 400; 0 = default GUI font
     bool multi_line = false;  // edit boxes: multi-line with word wrap and a vertical scroll bar
     bool checked = false;     // radio buttons: the window's radio buttons form one group
     LabelText label_text = LabelText::single_line;
@@ -40,10 +40,10 @@ struct ControlSpec {
 struct WindowProperties {
     Text caption;
     int outer_width = 0, outer_height = 0;  // frame and title bar included
-    bool minimise_button = false;           // the close button is always there; never a maximise button
-    bool tool_window = false;               // narrow title bar, no taskbar button
-    bool esc_closes = false;                // bare Esc closes the window
-    bool enter_moves_focus = false;         // bare Enter moves the focus like Tab
+    bool minimise_button = false;    // the close button is always there; never a maximise button
+    bool tool_window = false;        // narrow title bar, no taskbar button
+    bool esc_closes = false;         // bare Esc closes the window
+    bool enter_moves_focus = false;  // bare Enter moves the focus like Tab
 };
 
 enum class Event {
