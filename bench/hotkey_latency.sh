@@ -9,6 +9,7 @@
 # BUILD_DIR names the build (default: build/default).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/stats.sh"
 source "$here/../tests/e2e/lib.sh"
 
 readonly presses=${1:-20}
@@ -24,7 +25,6 @@ while (($(printf '%s' "$body" | wc -c) < 10240 - 32)); do
 done
 make_lines() { printf '行首 %s 号\n%s' "$1" "$body"; }
 
-ms() { awk -v us="$1" 'BEGIN { printf "%.1f", us / 1000 }'; }
 
 e2e_start_desktop
 probe="$build_dir/tests/e2e/clipboard_after_key"
@@ -43,14 +43,8 @@ for ((press = 1; press <= presses; press++)); do
         "$(ms "$owner_us")"
 done
 
-sorted=($(printf '%s\n' "${samples[@]}" | sort -n))
-count=${#sorted[@]}
-if ((count % 2)); then
-    median=${sorted[count / 2]}
-else
-    median=$(((sorted[count / 2 - 1] + sorted[count / 2]) / 2))
-fi
-worst=${sorted[count - 1]}
+count=${#samples[@]}
+read -r median worst < <(median_and_worst "${samples[@]}")
 printf 'clipboard text: %s bytes of UTF-8 (%s in GBK), presses: %s\n' \
     "$(make_lines 1 | wc -c)" "$(make_lines 1 | iconv -f UTF-8 -t GBK | wc -c)" "$count"
 printf 'median: %s ms, worst: %s ms (target: under %s ms)\n' "$(ms "$median")" "$(ms "$worst")" \

@@ -9,6 +9,7 @@
 # BUILD_DIR names the build (default: build/default).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/stats.sh"
 source "$here/../tests/e2e/lib.sh"
 
 readonly runs=${1:-5}
@@ -17,15 +18,14 @@ export ZURVANE_BIN=$build_dir/app/linux/zurvane
 readonly clipboard_probe=$build_dir/tests/e2e/clipboard_after_key
 readonly map_probe=$build_dir/tests/e2e/time_to_map
 
-ms() { awk -v us="$1" 'BEGIN { printf "%.1f", us / 1000 }'; }
 
 # summary NAME SAMPLE_US...: median and worst in milliseconds.
 summary() {
-    local name=$1
+    local name=$1 median worst
     shift
-    printf '%s\n' "$@" | sort -n | awk -v name="$name" '
-        { v[NR] = $1 } END { printf "%-22s median %8.1f ms  worst %8.1f ms  (%d runs)\n",
-                                    name, v[int((NR + 1) / 2)] / 1000, v[NR] / 1000, NR }'
+    read -r median worst < <(median_and_worst "$@")
+    printf '%-22s median %8s ms  worst %8s ms  (%d runs)\n' "$name" "$(ms "$median")" \
+        "$(ms "$worst")" $#
 }
 
 # Chinese prose, one short line after another with LF ends, as a PDF viewer copies it.

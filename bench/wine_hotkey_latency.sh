@@ -10,6 +10,7 @@
 # display in DISPLAY, else starts Xvfb with openbox and a Wine prefix of its own.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/stats.sh"
 source "$here/../tests/windows/wine-env.sh"
 source "$here/../tests/windows/x-session.sh"
 source "$here/../tests/windows/x-helpers.sh"
@@ -39,7 +40,6 @@ while (($(printf '%s' "$body" | wc -c) < 10240 - 32)); do
     body+="  这是硬换行的一行文字 with some Latin words, 第$((${#body} % 1000))字  "$'\n'
 done
 make_lines() { printf '行首 %s 号\n%s' "$1" "$body"; }
-ms() { awk -v us="$1" 'BEGIN { printf "%.1f", us / 1000 }'; }
 
 probe="$work/clipboard_after_key"
 c++ -O2 -o "$probe" "$here/../tests/e2e/clipboard_after_key.cpp" -lxcb
@@ -69,12 +69,7 @@ for ((press = 1; press <= presses; press++)); do
     printf 'press %2d: %s ms\n' "$press" "$(ms "$owner_us")"
 done
 
-sorted=($(printf '%s\n' "${samples[@]}" | sort -n))
-count=${#sorted[@]}
-if ((count % 2)); then
-    median=${sorted[count / 2]}
-else
-    median=$(((sorted[count / 2 - 1] + sorted[count / 2]) / 2))
-fi
+count=${#samples[@]}
+read -r median worst < <(median_and_worst "${samples[@]}")
 printf 'under Wine: clipboard text %s bytes of UTF-8, presses: %s\n' "$(make_lines 1 | wc -c)" "$count"
-printf 'median: %s ms, worst: %s ms\n' "$(ms "$median")" "$(ms "${sorted[count - 1]}")"
+printf 'median: %s ms, worst: %s ms\n' "$(ms "$median")" "$(ms "$worst")"
